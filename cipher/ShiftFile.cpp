@@ -7,7 +7,7 @@
 
 namespace ebo {
 
-std::uint8_t TransferBuffer[TransferChunkSize];
+alignas(4096) std::uint8_t TransferBuffer[TransferChunkSize];
 
 void ShiftBytes(std::uint8_t* bytes, std::size_t count, KeyByte key, ShiftDirection direction)
 {
@@ -21,7 +21,23 @@ namespace {
 
 ShiftResult Failed(ShiftFailure failure, int error) { return ShiftResult{failure, error}; }
 
-// Copies source into the replacement, shifted, chunk by chunk.
+// Reads one chunk from input and writes it to output, shifted. Sets *ended
+// when the input had nothing more to give.
+ShiftResult TransferChunk(FileHandle input, FileHandle output, KeyByte key, ShiftDirection direction, bool* ended)
+{
+    const long count = FileRead(input, TransferBuffer, TransferChunkSize);
+    if (count < 0)
+        return Failed(ShiftFailure::ReadSource, errno);
+    *ended = count == 0;
+    const auto size = static_cast<std::size_t>(count);
+    ShiftBytes(TransferBuffer, size, key, direction);
+    if (size > 0 && FileWrite(output, TransferBuffer, size) != count)
+        return Failed(ShiftFailure::WriteDestination, errno);
+    return {};
+}
+
+// Copies source into the replacement, testing for the end before each read
+// so that an empty source takes no read at all.
 ShiftResult Transfer(FileHandle source, FileHandle replacement, KeyByte key, ShiftDirection direction)
 {
     for (;;) {
@@ -30,19 +46,26 @@ ShiftResult Transfer(FileHandle source, FileHandle replacement, KeyByte key, Shi
             return Failed(ShiftFailure::ReadSource, errno);
         if (atEnd == 1)
             return {};
-        const long count = FileRead(source, TransferBuffer, TransferChunkSize);
-        if (count < 0)
-            return Failed(ShiftFailure::ReadSource, errno);
-        if (count == 0)
-            return {};  // the file shrank, or claims a size it does not have
-        const auto size = static_cast<std::size_t>(count);
-        ShiftBytes(TransferBuffer, size, key, direction);
-        if (FileWrite(replacement, TransferBuffer, size) != count)
-            return Failed(ShiftFailure::WriteDestination, errno);
+        // A read of nothing before the end: the file shrank, or claims a size
+        // it does not have. Stop rather than test and read forever.
+        bool ended = false;
+        const ShiftResult chunk = TransferChunk(source, replacement, key, direction, &ended);
+        if (!chunk.Succeeded() || ended)
+            return chunk;
     }
 }
 
 }  // namespace
+
+ShiftResult ShiftStream(int input, int output, KeyByte key, ShiftDirection direction)
+{
+    for (;;) {
+        bool ended = false;
+        const ShiftResult chunk = TransferChunk(input, output, key, direction, &ended);
+        if (!chunk.Succeeded() || ended)
+            return chunk;
+    }
+}
 
 ShiftResult ShiftFile(const std::string& source, const std::string& destination, KeyByte key,
                       ShiftDirection direction)

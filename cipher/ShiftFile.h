@@ -45,4 +45,8 @@ void ShiftBytes(std::uint8_t* bytes, std::size_t count, KeyByte key, ShiftDirect
 ShiftResult ShiftFile(const std::string& source, const std::string& destination, KeyByte key,
                       ShiftDirection direction);
 
+// Shifts everything read from input until its end into output, through the
+// same buffer; for pipes, which have no size to test the end against.
+ShiftResult ShiftStream(int input, int output, KeyByte key, ShiftDirection direction);
+
 }  // namespace ebo

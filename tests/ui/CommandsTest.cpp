@@ -79,6 +79,28 @@ private slots:
         QVERIFY(Messages().empty());
     }
 
+    void windowAndCliWriteTheSameBytes()
+    {
+        const Bytes original = ebo::test::PatternBytes(300000);
+        WriteBytes(Path("doc"), original);
+        form_->Edit1->setText("-5");
+        dialogs_->QueueAccept(Q(Path("doc")));
+        dialogs_->QueueAccept(Q(Path("by-window")));
+        Lock();
+
+        QProcess cli;
+        cli.start(EBO_CLI_PATH, {"lock", "-k", "-5", "-o", Q(Path("by-cli")), Q(Path("doc"))});
+        QVERIFY(cli.waitForFinished());
+        QCOMPARE(cli.exitCode(), 0);
+        QCOMPARE(ReadBytes(Path("by-cli")), ReadBytes(Path("by-window")));
+
+        // Either unlocks what the other locked.
+        dialogs_->QueueAccept(Q(Path("by-cli")));
+        dialogs_->QueueAccept(Q(Path("restored")));
+        Unlock();
+        QCOMPARE(ReadBytes(Path("restored")), original);
+    }
+
     void keyTextBecomesTheLowByte_data()
     {
         QTest::addColumn<QString>("keyText");
