@@ -9,7 +9,7 @@ packages=(
     fonts-ipafont-gothic                     # Japanese glyphs
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev                 # libFuzzer
-    xvfb xauth xdotool imagemagick           # end-to-end tests and screenshots
+    xvfb xauth xdotool libx11-dev imagemagick  # end-to-end tests and screenshots
     desktop-file-utils
 )
 

@@ -1,5 +1,6 @@
 #include "FormLook.h"
 
+#include <QEvent>
 #include <QIcon>
 #include <QMenu>
 #include <QWidget>
@@ -20,8 +21,44 @@ QFont FormFont()
     return font;
 }
 
-void ApplyFormLook(QWidget* window, const QString& iconResource)
+namespace {
+
+// The frame is known only after the window manager has framed the window,
+// so the inside is shrunk by it then, once.
+class OuterSizeKeeper : public QObject {
+public:
+    OuterSizeKeeper(QWidget* window, const QSize& outerSize) : QObject(window), window_(window), outerSize_(outerSize)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if (watched != window_ || (type != QEvent::Show && type != QEvent::Move && type != QEvent::Resize))
+            return false;
+        const QSize frame = window_->frameGeometry().size() - window_->geometry().size();
+        if (frame.width() > 0 || frame.height() > 0) {
+            window_->removeEventFilter(this);
+            window_->resize(outerSize_ - frame);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    QSize outerSize_;
+};
+
+}  // namespace
+
+void ApplyFormLook(QWidget* window, const QString& iconResource, const QPoint& position)
 {
+    window->move(position);  // for a top-level window, this places the frame
+    new OuterSizeKeeper(window, window->size());
+
     const QFont font = FormFont();
     window->setFont(font);
     // Menus are windows of their own and do not inherit the font.

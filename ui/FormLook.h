@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPoint>
 #include <QString>
 
 class QWidget;
@@ -11,7 +12,9 @@ namespace ebo {
 // no such font; the name is mapped to an installed Japanese Gothic.
 QFont FormFont();
 
-// Gives a window the program's font and its icon.
-void ApplyFormLook(QWidget* window, const QString& iconResource);
+// Gives a window the program's font, its icon, and its designed place. The
+// size from its layout becomes the outer size, frame included, once the
+// window manager has framed it; with no frame it stays the inside size.
+void ApplyFormLook(QWidget* window, const QString& iconResource, const QPoint& position);
 
 }  // namespace ebo

@@ -17,8 +17,7 @@ using ebo::Guarded;
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 {
     setupUi(this);
-    ebo::ApplyFormLook(this, QStringLiteral(":/icons/MAINICON.xpm"));
-    move(200, 106);
+    ebo::ApplyFormLook(this, QStringLiteral(":/icons/MAINICON.xpm"), QPoint(200, 106));
 
     connect(Button1, &QPushButton::clicked, this, Guarded([this] { Button1Click(); }));
     connect(Button2, &QPushButton::clicked, this, Guarded([this] { Button2Click(); }));

@@ -2,14 +2,11 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <dirent.h>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <sys/stat.h>
-#include <unistd.h>
-
-#include <filesystem>
 
 namespace ebo::test {
 
