@@ -62,9 +62,9 @@ bool Exists(const std::string& path)
     return ::lstat(path.c_str(), &info) == 0;
 }
 
-bool EndsWithSuffix(const std::string& name)
+bool EndsWithLockSuffix(const std::string& name)
 {
-    const std::string suffix = "ebo";
+    const std::string suffix = LockSuffix;
     return name.size() > suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
@@ -118,12 +118,12 @@ std::string DestinationFor(const std::string& file, const Options& options)
     if (!options.output.empty())
         return options.output;
     if (options.direction == ShiftDirection::Lock)
-        return file + "ebo";
-    if (!EndsWithSuffix(file)) {
+        return file + LockSuffix;
+    if (!EndsWithLockSuffix(file)) {
         Complain(Format("'%s' は名前が ebo で終わっていません (出力先は -o で指定できます)", file));
         return {};
     }
-    return file.substr(0, file.size() - 3);
+    return file.substr(0, file.size() - std::strlen(LockSuffix));
 }
 
 bool ShiftOneFile(const std::string& file, const Options& options)

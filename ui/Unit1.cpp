@@ -51,7 +51,7 @@ void TForm1::ShiftChosenFiles(ebo::ShiftDirection direction)
     // A cancelled source dialog is not the end: the previous name stays.
     if (OpenDialog1.Execute()) {
         SaveDialog1.FileName =
-            direction == ebo::ShiftDirection::Lock ? OpenDialog1.FileName + LockSuffix : OpenDialog1.FileName;
+            direction == ebo::ShiftDirection::Lock ? OpenDialog1.FileName + QString::fromUtf8(ebo::LockSuffix) : OpenDialog1.FileName;
     }
     if (!SaveDialog1.Execute())
         return;

@@ -8,9 +8,6 @@
 
 #include <QMainWindow>
 
-// The suffix the lock command appends to the source's full name.
-inline const QString LockSuffix = QStringLiteral("ebo");
-
 class TForm1 : public QMainWindow, public Ui::TForm1 {
     Q_OBJECT
 
