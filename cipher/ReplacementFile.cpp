@@ -11,7 +11,7 @@
 namespace ebo {
 namespace {
 
-constexpr int MaxLinkHops = 40;                 // as the kernel allows
+constexpr int MaxLinkHops = 40;  // as the kernel allows
 constexpr std::size_t MaxTemporaryStemLength = 100;  // keeps the name under NAME_MAX
 
 std::string DirectoryOf(const std::string& path)
@@ -71,7 +71,7 @@ int ReplacementFile::ResolveTarget(const std::string& destination)
     // A symbolic link stays; its target receives the new content.
     std::string path = destination;
     for (int hops = 0;; ++hops) {
-        struct stat info {};
+        struct stat info { };
         if (::lstat(path.c_str(), &info) != 0) {
             if (errno != ENOENT)
                 return errno;
@@ -112,8 +112,8 @@ int ReplacementFile::CheckExistingTarget(const struct stat& info)
 
 int ReplacementFile::CreateTemporary()
 {
-    std::string pattern = DirectoryOf(target_) + "/." +
-                          BaseNameOf(target_).substr(0, MaxTemporaryStemLength) + ".XXXXXX";
+    std::string pattern =
+        DirectoryOf(target_) + "/." + BaseNameOf(target_).substr(0, MaxTemporaryStemLength) + ".XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     handle_ = ::mkostemp(name.data(), O_CLOEXEC);

@@ -33,7 +33,7 @@ private:
     int CheckExistingTarget(const struct stat& info);
     int CreateTemporary();
 
-    std::string target_;     // the destination with symbolic links followed
+    std::string target_;  // the destination with symbolic links followed
     std::string temporary_;  // empty once renamed or removed
     FileHandle handle_ = InvalidFileHandle;
     mode_t mode_ = 0;

@@ -19,7 +19,7 @@ void ShiftBytes(std::uint8_t* bytes, std::size_t count, KeyByte key, ShiftDirect
 
 namespace {
 
-ShiftResult Failed(ShiftFailure failure, int error) { return ShiftResult{failure, error}; }
+ShiftResult Failed(ShiftFailure failure, int error) { return ShiftResult {failure, error}; }
 
 // Reads one chunk from input and writes it to output, shifted. Sets *ended
 // when the input had nothing more to give.
@@ -67,8 +67,7 @@ ShiftResult ShiftStream(int input, int output, KeyByte key, ShiftDirection direc
     }
 }
 
-ShiftResult ShiftFile(const std::string& source, const std::string& destination, KeyByte key,
-                      ShiftDirection direction)
+ShiftResult ShiftFile(const std::string& source, const std::string& destination, KeyByte key, ShiftDirection direction)
 {
     // The source first: when it cannot be opened, the destination is not touched.
     const FileHandle input = FileOpenRead(source.c_str());

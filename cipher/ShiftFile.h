@@ -12,7 +12,7 @@ namespace ebo {
 using KeyByte = std::uint8_t;
 
 enum class ShiftDirection {
-    Lock,    // adds the key
+    Lock,  // adds the key
     Unlock,  // subtracts the key
 };
 
@@ -42,8 +42,7 @@ void ShiftBytes(std::uint8_t* bytes, std::size_t count, KeyByte key, ShiftDirect
 // replaced only once every byte is written: on failure an existing
 // destination keeps its content and no partial file is left. Source and
 // destination may be the same file. Throws nothing.
-ShiftResult ShiftFile(const std::string& source, const std::string& destination, KeyByte key,
-                      ShiftDirection direction);
+ShiftResult ShiftFile(const std::string& source, const std::string& destination, KeyByte key, ShiftDirection direction);
 
 // Shifts everything read from input until its end into output, through the
 // same buffer; for pipes, which have no size to test the end against.

@@ -20,24 +20,23 @@ constexpr const char* StandardStream = "-";
 
 enum ExitStatus { Success = 0, SomeFailed = 1, UsageError = 2 };
 
-constexpr const char* HelpText =
-    "使い方: ebo-cli lock [-k 鍵] [-f] [ファイル...]\n"
-    "        ebo-cli unlock [-k 鍵] [-f] [ファイル...]\n"
-    "        ebo-cli lock|unlock [-k 鍵] [-f] -o 出力先 ファイル\n"
-    "ファイルの各バイトを鍵の値だけずらして施錠 (lock) または開錠 (unlock) します。\n"
-    "暗号ではありません。256 通りの鍵を試せば誰にでも戻せます。\n"
-    "\n"
-    "  lock        ファイル を ファイルebo に施錠します\n"
-    "  unlock      ファイルebo を ファイル に開錠します (名前は ebo で終わること)\n"
-    "  -k 鍵       整数の鍵。下位 8 ビットを使います (既定値 59。例: 59, -1, $3B)\n"
-    "  -f          既にある出力先を置き換えます\n"
-    "  -o 出力先   ファイル 1 つの出力先 (そのファイル自身でも構いません)\n"
-    "  --help      この説明を表示します\n"
-    "  --version   版を表示します\n"
-    "\n"
-    "ファイルが無いか「-」のときは、標準入力を変換して標準出力へ書きます。\n"
-    "元のファイルは消しません。\n"
-    "終了状態: 0 成功、1 失敗したファイルがある、2 使い方の誤り。\n";
+constexpr const char* HelpText = "使い方: ebo-cli lock [-k 鍵] [-f] [ファイル...]\n"
+                                 "        ebo-cli unlock [-k 鍵] [-f] [ファイル...]\n"
+                                 "        ebo-cli lock|unlock [-k 鍵] [-f] -o 出力先 ファイル\n"
+                                 "ファイルの各バイトを鍵の値だけずらして施錠 (lock) または開錠 (unlock) します。\n"
+                                 "暗号ではありません。256 通りの鍵を試せば誰にでも戻せます。\n"
+                                 "\n"
+                                 "  lock        ファイル を ファイルebo に施錠します\n"
+                                 "  unlock      ファイルebo を ファイル に開錠します (名前は ebo で終わること)\n"
+                                 "  -k 鍵       整数の鍵。下位 8 ビットを使います (既定値 59。例: 59, -1, $3B)\n"
+                                 "  -f          既にある出力先を置き換えます\n"
+                                 "  -o 出力先   ファイル 1 つの出力先 (そのファイル自身でも構いません)\n"
+                                 "  --help      この説明を表示します\n"
+                                 "  --version   版を表示します\n"
+                                 "\n"
+                                 "ファイルが無いか「-」のときは、標準入力を変換して標準出力へ書きます。\n"
+                                 "元のファイルは消しません。\n"
+                                 "終了状態: 0 成功、1 失敗したファイルがある、2 使い方の誤り。\n";
 
 struct Options {
     ShiftDirection direction = ShiftDirection::Lock;
@@ -58,7 +57,7 @@ int UsageFailure(const std::string& message)
 
 bool Exists(const std::string& path)
 {
-    struct stat info {};
+    struct stat info { };
     return ::lstat(path.c_str(), &info) == 0;
 }
 

@@ -11,7 +11,10 @@ namespace ebo {
 
 class Exception : public std::exception {
 public:
-    explicit Exception(std::string message) : message_(std::move(message)) {}
+    explicit Exception(std::string message)
+        : message_(std::move(message))
+    {
+    }
     // The whole text, even where it holds a NUL that what() would stop at.
     const std::string& Message() const { return message_; }
     const char* what() const noexcept override { return message_.c_str(); }
@@ -29,7 +32,10 @@ public:
 // Ends a handler quietly: the exception display shows nothing for it.
 class EAbort : public Exception {
 public:
-    EAbort() : Exception("Operation aborted") {}
+    EAbort()
+        : Exception("Operation aborted")
+    {
+    }
 };
 
 // Replaces the first "%s" of format by argument.

@@ -21,8 +21,7 @@ void ShowException(const Exception& error);
 void RunGuarded(const std::function<void()>& handler) noexcept;
 
 // A slot for connect() that runs handler through RunGuarded.
-template <typename Handler>
-auto Guarded(Handler handler)
+template <typename Handler> auto Guarded(Handler handler)
 {
     return [handler] { RunGuarded(handler); };
 }

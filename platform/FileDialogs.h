@@ -25,7 +25,11 @@ public:
     bool Execute();
 
 protected:
-    TFileDialog(QWidget* owner, QFileDialog::AcceptMode mode) : owner_(owner), mode_(mode) {}
+    TFileDialog(QWidget* owner, QFileDialog::AcceptMode mode)
+        : owner_(owner)
+        , mode_(mode)
+    {
+    }
 
 private:
     bool ExecuteOnScreen();
@@ -37,13 +41,19 @@ private:
 // Accepts the name of a file that does not exist.
 class TOpenDialog : public TFileDialog {
 public:
-    explicit TOpenDialog(QWidget* owner) : TFileDialog(owner, QFileDialog::AcceptOpen) {}
+    explicit TOpenDialog(QWidget* owner)
+        : TFileDialog(owner, QFileDialog::AcceptOpen)
+    {
+    }
 };
 
 // Does not ask before replacing an existing file.
 class TSaveDialog : public TFileDialog {
 public:
-    explicit TSaveDialog(QWidget* owner) : TFileDialog(owner, QFileDialog::AcceptSave) {}
+    explicit TSaveDialog(QWidget* owner)
+        : TFileDialog(owner, QFileDialog::AcceptSave)
+    {
+    }
 };
 
 // For tests: while one exists, Execute() shows nothing and takes the next

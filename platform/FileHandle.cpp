@@ -20,7 +20,7 @@ FileHandle FileOpenRead(const char* name)
 
 int FileEof(FileHandle handle)
 {
-    struct stat info {};
+    struct stat info { };
     if (::fstat(handle, &info) != 0)
         return -1;
     const off_t position = ::lseek(handle, 0, SEEK_CUR);

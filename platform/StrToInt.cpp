@@ -32,10 +32,7 @@ bool StartsHexadecimal(const std::string& text, std::size_t at, std::size_t* dig
     return false;
 }
 
-[[noreturn]] void Reject(const std::string& text)
-{
-    throw EConvertError(Format(NotAnIntegerMessage, text));
-}
+[[noreturn]] void Reject(const std::string& text) { throw EConvertError(Format(NotAnIntegerMessage, text)); }
 
 std::int32_t ParseHexadecimal(const std::string& text, std::size_t at)
 {

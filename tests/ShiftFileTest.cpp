@@ -39,7 +39,7 @@ Bytes SampleContent()
 
 mode_t PermissionsOf(const std::string& path)
 {
-    struct stat info {};
+    struct stat info { };
     EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
     return info.st_mode & 07777;
 }
@@ -56,7 +56,7 @@ int RunInChild(const std::function<int()>& body)
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128;
 }
 
-class ShiftFileKeys : public ::testing::TestWithParam<int> {};
+class ShiftFileKeys : public ::testing::TestWithParam<int> { };
 
 TEST_P(ShiftFileKeys, LockShiftsEveryByteAndUnlockRestoresIt)
 {
@@ -65,17 +65,16 @@ TEST_P(ShiftFileKeys, LockShiftsEveryByteAndUnlockRestoresIt)
     const Bytes original = SampleContent();
     WriteBytes(dir / "plain", original);
 
-    ASSERT_TRUE(ShiftFile(dir / "plain", dir / "locked", static_cast<KeyByte>(key), ShiftDirection::Lock)
-                    .Succeeded());
+    ASSERT_TRUE(ShiftFile(dir / "plain", dir / "locked", static_cast<KeyByte>(key), ShiftDirection::Lock).Succeeded());
     EXPECT_EQ(ReadBytes(dir / "locked"), Shifted(original, key));
 
-    ASSERT_TRUE(ShiftFile(dir / "locked", dir / "unlocked", static_cast<KeyByte>(key), ShiftDirection::Unlock)
-                    .Succeeded());
+    ASSERT_TRUE(
+        ShiftFile(dir / "locked", dir / "unlocked", static_cast<KeyByte>(key), ShiftDirection::Unlock).Succeeded());
     EXPECT_EQ(ReadBytes(dir / "unlocked"), original);
 
     // Locking with k is unlocking with 256 - k.
-    ASSERT_TRUE(ShiftFile(dir / "plain", dir / "mirror", static_cast<KeyByte>(256 - key), ShiftDirection::Unlock)
-                    .Succeeded());
+    ASSERT_TRUE(
+        ShiftFile(dir / "plain", dir / "mirror", static_cast<KeyByte>(256 - key), ShiftDirection::Unlock).Succeeded());
     EXPECT_EQ(ReadBytes(dir / "mirror"), ReadBytes(dir / "locked"));
 }
 
@@ -88,7 +87,7 @@ struct ChunkCase {
 
 void PrintTo(const ChunkCase& c, std::ostream* out) { *out << c.size << " bytes"; }
 
-class ShiftFileChunks : public ::testing::TestWithParam<ChunkCase> {};
+class ShiftFileChunks : public ::testing::TestWithParam<ChunkCase> { };
 
 TEST_P(ShiftFileChunks, ReadsAndWritesOncePerChunk)
 {
@@ -107,9 +106,8 @@ TEST_P(ShiftFileChunks, ReadsAndWritesOncePerChunk)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, ShiftFileChunks,
-                         ::testing::Values(ChunkCase{0, 0}, ChunkCase{1, 1}, ChunkCase{99999, 1},
-                                           ChunkCase{100000, 1}, ChunkCase{100001, 2},
-                                           ChunkCase{250000, 3}));
+                         ::testing::Values(ChunkCase {0, 0}, ChunkCase {1, 1}, ChunkCase {99999, 1},
+                                           ChunkCase {100000, 1}, ChunkCase {100001, 2}, ChunkCase {250000, 3}));
 
 TEST(ShiftFile, LongerExistingDestinationKeepsNoTail)
 {
@@ -118,7 +116,7 @@ TEST(ShiftFile, LongerExistingDestinationKeepsNoTail)
     WriteBytes(dir / "locked", test::PatternBytes(5000));
 
     ASSERT_TRUE(ShiftFile(dir / "plain", dir / "locked", 1, ShiftDirection::Lock).Succeeded());
-    EXPECT_EQ(ReadBytes(dir / "locked"), (Bytes{2, 3, 4}));
+    EXPECT_EQ(ReadBytes(dir / "locked"), (Bytes {2, 3, 4}));
 }
 
 // The same file reached by another spelling must not be emptied before it is read.
@@ -129,7 +127,7 @@ struct SameFileCase {
 
 void PrintTo(const SameFileCase& c, std::ostream* out) { *out << c.name; }
 
-class ShiftFileSameFile : public ::testing::TestWithParam<SameFileCase> {};
+class ShiftFileSameFile : public ::testing::TestWithParam<SameFileCase> { };
 
 TEST_P(ShiftFileSameFile, GivesTheShiftedContent)
 {
@@ -146,24 +144,23 @@ TEST_P(ShiftFileSameFile, GivesTheShiftedContent)
 
 INSTANTIATE_TEST_SUITE_P(
     Spellings, ShiftFileSameFile,
-    ::testing::Values(
-        SameFileCase{"SamePath", [](const ScratchDirectory& d) { return d / "data"; }},
-        SameFileCase{"DotSpelling", [](const ScratchDirectory& d) { return d.Path() + "/./data"; }},
-        SameFileCase{"DotDotSpelling",
-                     [](const ScratchDirectory& d) {
-                         ::mkdir((d / "sub").c_str(), 0700);
-                         return d / "sub/../data";
-                     }},
-        SameFileCase{"SymbolicLink",
-                     [](const ScratchDirectory& d) {
-                         ::symlink("data", (d / "link").c_str());
-                         return d / "link";
-                     }},
-        SameFileCase{"HardLink",
-                     [](const ScratchDirectory& d) {
-                         ::link((d / "data").c_str(), (d / "hard").c_str());
-                         return d / "hard";
-                     }}),
+    ::testing::Values(SameFileCase {"SamePath", [](const ScratchDirectory& d) { return d / "data"; }},
+                      SameFileCase {"DotSpelling", [](const ScratchDirectory& d) { return d.Path() + "/./data"; }},
+                      SameFileCase {"DotDotSpelling",
+                                    [](const ScratchDirectory& d) {
+                                        ::mkdir((d / "sub").c_str(), 0700);
+                                        return d / "sub/../data";
+                                    }},
+                      SameFileCase {"SymbolicLink",
+                                    [](const ScratchDirectory& d) {
+                                        ::symlink("data", (d / "link").c_str());
+                                        return d / "link";
+                                    }},
+                      SameFileCase {"HardLink",
+                                    [](const ScratchDirectory& d) {
+                                        ::link((d / "data").c_str(), (d / "hard").c_str());
+                                        return d / "hard";
+                                    }}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(ShiftFile, SourceThatCannotBeOpenedLeavesTheDestinationAlone)
@@ -180,8 +177,8 @@ TEST(ShiftFile, SourceThatCannotBeOpenedLeavesTheDestinationAlone)
         EXPECT_EQ(toExisting.failure, ShiftFailure::OpenSource);
         EXPECT_EQ(toExisting.error, ENOENT);
         EXPECT_EQ(toNew.failure, ShiftFailure::OpenSource);
-        EXPECT_EQ(ReadBytes(dir / "old"), (Bytes{9, 9, 9}));
-        EXPECT_EQ(dir.Entries(), std::vector<std::string>{"old"});
+        EXPECT_EQ(ReadBytes(dir / "old"), (Bytes {9, 9, 9}));
+        EXPECT_EQ(dir.Entries(), std::vector<std::string> {"old"});
     }
 }
 
@@ -195,8 +192,8 @@ TEST(ShiftFile, DirectoryAsSourceEndsWithAReadFailure)
 
     EXPECT_EQ(result.failure, ShiftFailure::ReadSource);
     EXPECT_EQ(result.error, EISDIR);
-    EXPECT_EQ(ReadBytes(dir / "old"), Bytes{9});
-    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"folder", "old"}));
+    EXPECT_EQ(ReadBytes(dir / "old"), Bytes {9});
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string> {"folder", "old"}));
 }
 
 TEST(ShiftFile, DestinationThatIsNotARegularFileIsRefused)
@@ -220,7 +217,7 @@ TEST(ShiftFile, DestinationThatIsNotARegularFileIsRefused)
 
         EXPECT_EQ(result.failure, ShiftFailure::WriteDestination);
         EXPECT_EQ(result.error, c.error);
-        EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"plain", "target"}));
+        EXPECT_EQ(dir.Entries(), (std::vector<std::string> {"plain", "target"}));
     }
 }
 
@@ -231,7 +228,7 @@ TEST(ShiftFile, FailedWriteKeepsTheOldDestinationAndNoTemporaryFile)
     WriteBytes(dir / "old", {4, 5, 6});
 
     const int status = RunInChild([&] {
-        const rlimit limit{150000, 150000};
+        const rlimit limit {150000, 150000};
         ::signal(SIGXFSZ, SIG_IGN);
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
             return 3;
@@ -242,8 +239,8 @@ TEST(ShiftFile, FailedWriteKeepsTheOldDestinationAndNoTemporaryFile)
     });
 
     EXPECT_EQ(status, 0) << "1: reported success, 2: wrong failure, 3: no limit";
-    EXPECT_EQ(ReadBytes(dir / "old"), (Bytes{4, 5, 6}));
-    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"old", "plain"}));
+    EXPECT_EQ(ReadBytes(dir / "old"), (Bytes {4, 5, 6}));
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string> {"old", "plain"}));
 }
 
 TEST(ShiftFile, ReadOnlyDestinationIsRefused)
@@ -269,8 +266,8 @@ TEST(ShiftFile, ReadOnlyDestinationIsRefused)
     if (status == CannotDropPrivileges)
         GTEST_SKIP() << "running as root and cannot switch to an unprivileged user";
     EXPECT_EQ(status, 0) << "the read-only file was replaced";
-    EXPECT_EQ(ReadBytes(dir / "old"), Bytes{7});
-    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"old", "plain"}));
+    EXPECT_EQ(ReadBytes(dir / "old"), Bytes {7});
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string> {"old", "plain"}));
 }
 
 TEST(ShiftFile, ExistingDestinationKeepsItsPermissions)
@@ -286,7 +283,7 @@ TEST(ShiftFile, ExistingDestinationKeepsItsPermissions)
 
 TEST(ShiftFile, NewDestinationGetsOrdinaryPermissions)
 {
-    for (const mode_t mask : {mode_t{022}, mode_t{077}}) {
+    for (const mode_t mask : {mode_t {022}, mode_t {077}}) {
         ScratchDirectory dir;
         WriteBytes(dir / "plain", {1});
         const mode_t saved = ::umask(mask);
@@ -311,10 +308,10 @@ TEST(ShiftFile, SymbolicLinkDestinationIsWrittenThrough)
 
         ASSERT_TRUE(ShiftFile(dir / "plain", dir / "link", 1, ShiftDirection::Lock).Succeeded());
 
-        struct stat info {};
+        struct stat info { };
         ASSERT_EQ(::lstat((dir / "link").c_str(), &info), 0);
         EXPECT_TRUE(S_ISLNK(info.st_mode));
-        EXPECT_EQ(ReadBytes(dir / "real/target"), (Bytes{2, 3}));
+        EXPECT_EQ(ReadBytes(dir / "real/target"), (Bytes {2, 3}));
     }
 }
 

@@ -27,7 +27,10 @@ namespace {
 // so the inside is shrunk by it then, once.
 class OuterSizeKeeper : public QObject {
 public:
-    OuterSizeKeeper(QWidget* window, const QSize& outerSize) : QObject(window), window_(window), outerSize_(outerSize)
+    OuterSizeKeeper(QWidget* window, const QSize& outerSize)
+        : QObject(window)
+        , window_(window)
+        , outerSize_(outerSize)
     {
         window->installEventFilter(this);
     }

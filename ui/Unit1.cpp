@@ -14,7 +14,8 @@ TForm1* Form1 = nullptr;
 
 using ebo::Guarded;
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent)
 {
     setupUi(this);
     ebo::ApplyFormLook(this, QStringLiteral(":/icons/MAINICON.xpm"), QPoint(200, 106));
@@ -50,15 +51,16 @@ void TForm1::ShiftChosenFiles(ebo::ShiftDirection direction)
 
     // A cancelled source dialog is not the end: the previous name stays.
     if (OpenDialog1.Execute()) {
-        SaveDialog1.FileName =
-            direction == ebo::ShiftDirection::Lock ? OpenDialog1.FileName + QString::fromUtf8(ebo::LockSuffix) : OpenDialog1.FileName;
+        SaveDialog1.FileName = direction == ebo::ShiftDirection::Lock
+            ? OpenDialog1.FileName + QString::fromUtf8(ebo::LockSuffix)
+            : OpenDialog1.FileName;
     }
     if (!SaveDialog1.Execute())
         return;
 
-    const ebo::ShiftResult result = ebo::ShiftFile(QFile::encodeName(OpenDialog1.FileName).toStdString(),
-                                                   QFile::encodeName(SaveDialog1.FileName).toStdString(), key,
-                                                   direction);
+    const ebo::ShiftResult result =
+        ebo::ShiftFile(QFile::encodeName(OpenDialog1.FileName).toStdString(),
+                       QFile::encodeName(SaveDialog1.FileName).toStdString(), key, direction);
     if (!result.Succeeded()) {
         throw ebo::Exception(
             ebo::FailureMessage(result, OpenDialog1.FileName.toStdString(), SaveDialog1.FileName.toStdString()));

@@ -15,8 +15,8 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
 
     // The remembered source and destination names, shared by both commands.
-    ebo::TOpenDialog OpenDialog1{this};
-    ebo::TSaveDialog SaveDialog1{this};
+    ebo::TOpenDialog OpenDialog1 {this};
+    ebo::TSaveDialog SaveDialog1 {this};
 
     // Event handlers. They may throw; the connections run them guarded.
     void Button1Click();  // lock

@@ -5,7 +5,8 @@
 
 TForm2* Form2 = nullptr;
 
-TForm2::TForm2(QWidget* parent) : QWidget(parent)
+TForm2::TForm2(QWidget* parent)
+    : QWidget(parent)
 {
     setupUi(this);
     ebo::ApplyFormLook(this, QStringLiteral(":/icons/HELPICON.xpm"), QPoint(265, 171));

@@ -29,7 +29,7 @@ struct Finished {
 // Runs a program with standard input and output redirected to files
 // (empty: /dev/null and a scratch file).
 Finished RunProgram(const std::vector<std::string>& arguments, const std::string& input = "/dev/null",
-               const std::string& output = "/dev/null")
+                    const std::string& output = "/dev/null")
 {
     test::ScratchDirectory scratch;
     const std::string errors = scratch / "stderr";
@@ -54,7 +54,7 @@ Finished RunProgram(const std::vector<std::string>& arguments, const std::string
 }
 
 Finished RunCli(std::vector<std::string> arguments, const std::string& input = "/dev/null",
-           const std::string& output = "/dev/null")
+                const std::string& output = "/dev/null")
 {
     arguments.insert(arguments.begin(), EBO_CLI_PATH);
     return RunProgram(arguments, input, output);
@@ -110,8 +110,8 @@ TEST_F(EboCli, OneFailingFileDoesNotStopTheOthers)
 
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.errors.find("ebo-cli: '" + (dir / "missing") + "' を開けません: "), std::string::npos) << run.errors;
-    EXPECT_EQ(ReadBytes(dir / "firstebo"), Bytes{2});
-    EXPECT_EQ(ReadBytes(dir / "lastebo"), Bytes{4});
+    EXPECT_EQ(ReadBytes(dir / "firstebo"), Bytes {2});
+    EXPECT_EQ(ReadBytes(dir / "lastebo"), Bytes {4});
     EXPECT_FALSE(test::Exists(dir / "missingebo"));
 }
 
@@ -123,10 +123,10 @@ TEST_F(EboCli, ExistingDestinationIsReplacedOnlyWithForce)
     const Finished refused = RunCli({"lock", "-k", "1", dir / "a"});
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.errors.find("既にあります"), std::string::npos) << refused.errors;
-    EXPECT_EQ(ReadBytes(dir / "aebo"), (Bytes{9, 9}));
+    EXPECT_EQ(ReadBytes(dir / "aebo"), (Bytes {9, 9}));
 
     EXPECT_EQ(RunCli({"lock", "-k", "1", "-f", dir / "a"}).status, 0);
-    EXPECT_EQ(ReadBytes(dir / "aebo"), Bytes{2});
+    EXPECT_EQ(ReadBytes(dir / "aebo"), Bytes {2});
 }
 
 TEST_F(EboCli, OutputMayBeTheInputItself)
@@ -137,7 +137,7 @@ TEST_F(EboCli, OutputMayBeTheInputItself)
     EXPECT_EQ(ReadBytes(dir / "doc"), Shifted(original, 59));
     ASSERT_EQ(RunCli({"unlock", "-k", "59", "-f", "-o", dir / "doc", dir / "doc"}).status, 0);
     EXPECT_EQ(ReadBytes(dir / "doc"), original);
-    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"doc"});
+    EXPECT_EQ(dir.Entries(), std::vector<std::string> {"doc"});
 }
 
 TEST_F(EboCli, UnlockNeedsTheSuffixToNameTheOutput)
@@ -146,14 +146,14 @@ TEST_F(EboCli, UnlockNeedsTheSuffixToNameTheOutput)
     const Finished run = RunCli({"unlock", dir / "plain.txt"});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.errors.find("ebo で終わっていません"), std::string::npos) << run.errors;
-    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"plain.txt"});
+    EXPECT_EQ(dir.Entries(), std::vector<std::string> {"plain.txt"});
 }
 
 TEST_F(EboCli, StreamsThroughAPipe)
 {
     WriteBytes(dir / "in", original);
     const std::string pipeline = "cat '" + (dir / "in") + "' | '" + EBO_CLI_PATH + "' lock -k 5 | '" + EBO_CLI_PATH +
-                                 "' unlock -k 3 - > '" + (dir / "out") + "'";
+        "' unlock -k 3 - > '" + (dir / "out") + "'";
 
     ASSERT_EQ(RunProgram({"/bin/sh", "-c", pipeline}).status, 0);
     EXPECT_EQ(ReadBytes(dir / "out"), Shifted(original, 2));

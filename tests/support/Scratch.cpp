@@ -52,7 +52,7 @@ void WriteBytes(const std::string& path, const Bytes& bytes)
 
 bool Exists(const std::string& path)
 {
-    struct stat info {};
+    struct stat info { };
     return ::lstat(path.c_str(), &info) == 0;
 }
 

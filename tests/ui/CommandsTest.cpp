@@ -55,7 +55,7 @@ private slots:
 
     void cleanup()
     {
-        QCOMPARE(dialogs_->UnusedAnswers(), std::size_t{0});
+        QCOMPARE(dialogs_->UnusedAnswers(), std::size_t {0});
         display_.reset();
         dialogs_.reset();
         form_.reset();
@@ -132,7 +132,7 @@ private slots:
         dialogs_->QueueCancel();
         Lock();
 
-        QCOMPARE(Shown().size(), std::size_t{2});
+        QCOMPARE(Shown().size(), std::size_t {2});
         QCOMPARE(Shown()[0].mode, QFileDialog::AcceptOpen);
         QCOMPARE(Shown()[1].mode, QFileDialog::AcceptSave);
         QCOMPARE(Shown()[1].prefilledName, Q(Path("x.txteboebo")));
@@ -149,7 +149,7 @@ private slots:
         dialogs_->QueueCancel();
         Unlock();
 
-        QCOMPARE(Shown().size(), std::size_t{4});
+        QCOMPARE(Shown().size(), std::size_t {4});
         QCOMPARE(Shown()[2].prefilledName, Q(Path("a.txt")));
         QCOMPARE(Shown()[3].prefilledName, Q(Path("a.txt")));
     }
@@ -164,7 +164,7 @@ private slots:
         Unlock();
 
         QCOMPARE(ReadBytes(Path("doc")), original);
-        QCOMPARE(dir_->Entries(), std::vector<std::string>{"doc"});
+        QCOMPARE(dir_->Entries(), std::vector<std::string> {"doc"});
         QVERIFY(Messages().empty());
     }
 
@@ -172,9 +172,12 @@ private slots:
     {
         QTest::addColumn<QString>("keyText");
         QTest::addColumn<QString>("message");
-        QTest::newRow("letters") << "abc" << "'abc' は整数ではありません.";
-        QTest::newRow("empty") << "" << "'' は整数ではありません.";
-        QTest::newRow("trailing space") << "12 " << "'12 ' は整数ではありません.";
+        QTest::newRow("letters") << "abc"
+                                 << "'abc' は整数ではありません.";
+        QTest::newRow("empty") << ""
+                               << "'' は整数ではありません.";
+        QTest::newRow("trailing space") << "12 "
+                                        << "'12 ' は整数ではありません.";
     }
 
     void invalidKeyShowsTheErrorAndNoDialog()
@@ -187,7 +190,7 @@ private slots:
         Unlock();
 
         QVERIFY(Shown().empty());
-        QCOMPARE(Messages().size(), std::size_t{2});
+        QCOMPARE(Messages().size(), std::size_t {2});
         QCOMPARE(Messages()[0].text, message);
         QCOMPARE(Messages()[0].icon, QMessageBox::Critical);
         QCOMPARE(Messages()[0].caption, QGuiApplication::applicationDisplayName());
@@ -201,12 +204,12 @@ private slots:
         dialogs_->QueueAccept(Q(Path("old")));
         Lock();
 
-        QCOMPARE(Shown().size(), std::size_t{2});
+        QCOMPARE(Shown().size(), std::size_t {2});
         QCOMPARE(Shown()[1].prefilledName, QString());
         // The empty source cannot be opened; that is said, and nothing is written.
-        QCOMPARE(Messages().size(), std::size_t{1});
+        QCOMPARE(Messages().size(), std::size_t {1});
         QVERIFY(Messages()[0].text.startsWith("'' を開けません: "));
-        QCOMPARE(ReadBytes(Path("old")), Bytes{5});
+        QCOMPARE(ReadBytes(Path("old")), Bytes {5});
     }
 
     void cancelledDestinationTouchesNoFile()
@@ -216,7 +219,7 @@ private slots:
         dialogs_->QueueCancel();
         Lock();
 
-        QCOMPARE(dir_->Entries(), std::vector<std::string>{"plain"});
+        QCOMPARE(dir_->Entries(), std::vector<std::string> {"plain"});
         QVERIFY(Messages().empty());
     }
 
@@ -224,8 +227,10 @@ private slots:
     {
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("expectedStart");
-        QTest::newRow("missing source") << "missing" << "'%1/missing' を開けません: ";
-        QTest::newRow("folder as source") << "folder" << "'%1/folder' を読み込めません: ";
+        QTest::newRow("missing source") << "missing"
+                                        << "'%1/missing' を開けません: ";
+        QTest::newRow("folder as source") << "folder"
+                                          << "'%1/folder' を読み込めません: ";
     }
 
     void failuresAreShownAndTheDestinationKept()
@@ -239,10 +244,10 @@ private slots:
         dialogs_->QueueAccept(Q(Path("old")));
         Lock();
 
-        QCOMPARE(Messages().size(), std::size_t{1});
+        QCOMPARE(Messages().size(), std::size_t {1});
         QVERIFY2(Messages()[0].text.startsWith(expectedStart.arg(Q(dir_->Path()))), qPrintable(Messages()[0].text));
         QVERIFY(Messages()[0].text.endsWith('.'));
-        QCOMPARE(ReadBytes(Path("old")), (Bytes{5, 6}));
+        QCOMPARE(ReadBytes(Path("old")), (Bytes {5, 6}));
     }
 
     void unwritableDestinationIsShown()
@@ -253,7 +258,7 @@ private slots:
         dialogs_->QueueAccept(Q(Path("folder")));
         Lock();
 
-        QCOMPARE(Messages().size(), std::size_t{1});
+        QCOMPARE(Messages().size(), std::size_t {1});
         QVERIFY(Messages()[0].text.startsWith(QStringLiteral("'%1' に書き込めません: ").arg(Q(Path("folder")))));
     }
 };

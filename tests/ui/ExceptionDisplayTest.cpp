@@ -19,17 +19,16 @@ private slots:
         QTest::addColumn<std::function<void()>>("handler");
         QTest::addColumn<QStringList>("shown");
 
-        QTest::newRow("nothing thrown") << std::function<void()>([] {}) << QStringList{};
-        QTest::newRow("platform error")
-            << std::function<void()>([] { throw ebo::Exception("失敗しました"); }) << QStringList{"失敗しました."};
+        QTest::newRow("nothing thrown") << std::function<void()>([] {}) << QStringList {};
+        QTest::newRow("platform error") << std::function<void()>([] { throw ebo::Exception("失敗しました"); })
+                                        << QStringList {"失敗しました."};
         QTest::newRow("full stop appended even after one")
-            << std::function<void()>([] { throw ebo::EConvertError("x."); }) << QStringList{"x.."};
-        QTest::newRow("silent abort") << std::function<void()>([] { throw ebo::EAbort(); }) << QStringList{};
-        QTest::newRow("standard exception")
-            << std::function<void()>([] { throw std::runtime_error("boom"); })
-            << QStringList{"予期しないエラーが発生しました: boom."};
-        QTest::newRow("anything else")
-            << std::function<void()>([] { throw 42; }) << QStringList{"予期しないエラーが発生しました: ?."};
+            << std::function<void()>([] { throw ebo::EConvertError("x."); }) << QStringList {"x.."};
+        QTest::newRow("silent abort") << std::function<void()>([] { throw ebo::EAbort(); }) << QStringList {};
+        QTest::newRow("standard exception") << std::function<void()>([] { throw std::runtime_error("boom"); })
+                                            << QStringList {"予期しないエラーが発生しました: boom."};
+        QTest::newRow("anything else") << std::function<void()>([] { throw 42; })
+                                       << QStringList {"予期しないエラーが発生しました: ?."};
     }
 
     void guardShowsWhatEscapesAHandler()

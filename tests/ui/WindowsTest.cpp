@@ -110,7 +110,8 @@ private slots:
     {
         for (QWidget* window : {static_cast<QWidget*>(form1_.get()), static_cast<QWidget*>(form2_.get())}) {
             for (QWidget* widget : window->findChildren<QWidget*>()) {
-                QVERIFY2(widget->font().family() == QStringLiteral("ＭＳ Ｐゴシック"), widget->metaObject()->className());
+                QVERIFY2(widget->font().family() == QStringLiteral("ＭＳ Ｐゴシック"),
+                         widget->metaObject()->className());
                 QCOMPARE(widget->font().pixelSize(), 12);
             }
         }
@@ -122,20 +123,20 @@ private slots:
     {
         QVERIFY(!form1_->windowIcon().isNull());
         QVERIFY(!form2_->windowIcon().isNull());
-        QCOMPARE(form1_->windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+        QCOMPARE(form1_->windowIcon().availableSizes(), QList<QSize> {QSize(32, 32)});
         QVERIFY(form1_->windowIcon().pixmap(32).toImage() != form2_->windowIcon().pixmap(32).toImage());
     }
 
     void tabOrderAndAccessKeys()
     {
-        QCOMPARE(TabChain(form1_->Edit1), (QStringList{"Edit1", "Button1", "Button2"}));
-        QCOMPARE(TabChain(form2_->Button1), (QStringList{"Button1", "Memo1"}));
+        QCOMPARE(TabChain(form1_->Edit1), (QStringList {"Edit1", "Button1", "Button2"}));
+        QCOMPARE(TabChain(form2_->Button1), (QStringList {"Button1", "Memo1"}));
         QCOMPARE(QKeySequence::mnemonic(form1_->K1->title()), QKeySequence(Qt::ALT | Qt::Key_F));
         QCOMPARE(QKeySequence::mnemonic(form1_->KH1->title()), QKeySequence(Qt::ALT | Qt::Key_H));
         QCOMPARE(QKeySequence::mnemonic(form1_->Close1->text()), QKeySequence(Qt::ALT | Qt::Key_X));
-        QCOMPARE(form1_->MainMenu1->actions(), (QList<QAction*>{form1_->K1->menuAction(), form1_->KH1->menuAction()}));
-        QCOMPARE(form1_->K1->actions(), QList<QAction*>{form1_->Close1});
-        QCOMPARE(form1_->KH1->actions(), QList<QAction*>{form1_->Tutorial1});
+        QCOMPARE(form1_->MainMenu1->actions(), (QList<QAction*> {form1_->K1->menuAction(), form1_->KH1->menuAction()}));
+        QCOMPARE(form1_->K1->actions(), QList<QAction*> {form1_->Close1});
+        QCOMPARE(form1_->KH1->actions(), QList<QAction*> {form1_->Tutorial1});
     }
 
     void helpTextHasItsThirtyThreeLines()
