@@ -2,7 +2,10 @@
 
 #include "ExceptionDisplay.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QGuiApplication>
+#include <QTimer>
 #include <QtTest>
 
 #include <functional>
@@ -46,6 +49,31 @@ private slots:
             QCOMPARE(message.caption, QGuiApplication::applicationDisplayName());
         }
         QCOMPARE(texts, shown);
+    }
+
+    void realBoxHasTheErrorIconAndOneOkButton()
+    {
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString text, caption;
+        QList<QAbstractButton*> buttons;
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                icon = box->icon();
+                text = box->text();
+                caption = box->windowTitle();
+                buttons = box->buttons();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        timer.start(20);
+
+        ebo::ShowException(ebo::EConvertError("'x' は整数ではありません"));
+
+        QCOMPARE(icon, QMessageBox::Critical);
+        QCOMPARE(text, QStringLiteral("'x' は整数ではありません."));
+        QCOMPARE(caption, QGuiApplication::applicationDisplayName());
+        QCOMPARE(buttons.size(), 1);
     }
 };
 
