@@ -7,7 +7,7 @@
 
 namespace ebo {
 
-alignas(4096) std::uint8_t TransferBuffer[TransferChunkSize];
+std::uint8_t TransferBuffer[TransferChunkSize];
 
 // Built twice, for AVX2 and for any x86-64; the loader picks the one the
 // processor runs best, so the shift stays cheaper than the copy around it.

@@ -9,7 +9,7 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$1" --prefix "$prefix" >/dev/null
 
 status=0
-for file in bin/ebo share/applications/ebo.desktop share/icons/hicolor/32x32/apps/ebo.png; do
+for file in bin/ebo bin/ebo-cli share/applications/ebo.desktop share/icons/hicolor/32x32/apps/ebo.png; do
     [ -s "$prefix/$file" ] || { echo "missing: $file"; status=1; }
 done
 desktop-file-validate "$prefix/share/applications/ebo.desktop" || status=1
