@@ -88,7 +88,7 @@ std::string ParseOptions(int argc, char* argv[], Options* options)
         case ':':
             return Format("-%s には値が必要です", std::string(1, static_cast<char>(::optopt)));
         default:
-            return Format("'%s' という指定はありません", argv[::optind - 1]);
+            return Format("'-%s' という指定はありません", std::string(1, static_cast<char>(::optopt)));
         }
     }
     options->files.assign(argv + ::optind, argv + argc);

@@ -172,6 +172,7 @@ TEST(EboCliUsage, MistakesExitWithStatusTwo)
         {{"lock", "-k", "12 ", "a"}, "ebo-cli: '12 ' は整数ではありません\n"},
         {{"lock", "-k"}, "-k には値が必要です"},
         {{"lock", "-q", "a"}, "'-q' という指定はありません"},
+        {{"lock", "-fq", "a"}, "'-q' という指定はありません"},
         {{"lock", "-o", "out", "a", "b"}, "-o は 1 つのファイルと一緒に使います"},
     };
     for (const Case& c : cases) {
