@@ -10,25 +10,11 @@ mkdir -p "$out"
 work=$(mktemp -d)
 trap 'kill ${pid:-} ${xvfb:-} 2>/dev/null || true; rm -rf "$work"' EXIT
 
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-timeout 10 bash -c "until [ -s '$work/display' ]; do sleep 0.1; done"
-export DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR="$work"
-unset QT_QPA_PLATFORM
+source tests/e2e/x11-session.sh
+start_virtual_display
 
 "$ebo" &
 pid=$!
-
-window_titled() {
-    for _ in $(seq 100); do
-        for window in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-            [ "$(xdotool getwindowname "$window")" = "$1" ] && { echo "$window"; return 0; }
-        done
-        sleep 0.1
-    done
-    echo "no window '$1'" >&2
-    return 1
-}
 
 main=$(window_titled "ebo暗号化")
 sleep 0.5

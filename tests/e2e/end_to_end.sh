@@ -18,14 +18,8 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Xvfb picks a free display and writes its number to fd 3.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-timeout 10 bash -c "until [ -s '$work/display' ]; do sleep 0.1; done" || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 0700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
+source "$(dirname "$0")/x11-session.sh"
+start_virtual_display || fail "Xvfb did not start"
 
 # Bounded waits: poll a condition for up to 10 seconds.
 wait_until() {
@@ -35,28 +29,6 @@ wait_until() {
         sleep 0.1
     done
     fail "timed out waiting for $what"
-}
-
-# Prints the id of the visible window of ebo whose title is exactly $1.
-# (xdotool's own --name match is unreliable for Japanese titles.)
-find_window_titled() {
-    local window
-    for window in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-        if [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "$1" ]; then
-            echo "$window"
-            return 0
-        fi
-    done
-    return 1
-}
-
-window_titled() {
-    local window
-    for _ in $(seq 100); do
-        window=$(find_window_titled "$1") && { echo "$window"; return 0; }
-        sleep 0.1
-    done
-    return 1
 }
 
 no_window_titled() { ! find_window_titled "$1" >/dev/null; }
