@@ -1,6 +1,7 @@
 // ebo: locks and unlocks single files with a one-byte key.
 
 #include "ExceptionDisplay.h"
+#include "FormLook.h"
 #include "Unit1.h"
 #include "Unit2.h"
 
@@ -28,7 +29,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     InstallQtJapanese(application);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/MAINICON.xpm")));
+    QApplication::setWindowIcon(QIcon(QString::fromLatin1(ebo::MainIconResource)));
 
     std::unique_ptr<TForm1> mainWindow;
     std::unique_ptr<TForm2> helpWindow;

@@ -8,6 +8,10 @@ class QWidget;
 
 namespace ebo {
 
+// The application's icon, shared by the main window; the help window has its own.
+inline constexpr const char* MainIconResource = ":/icons/MAINICON.xpm";
+inline constexpr const char* HelpIconResource = ":/icons/HELPICON.xpm";
+
 // The font of every window: "ＭＳ Ｐゴシック" at a 12-pixel height. Linux has
 // no such font; the name is mapped to an installed Japanese Gothic.
 QFont FormFont();

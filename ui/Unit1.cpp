@@ -18,7 +18,7 @@ TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent)
 {
     setupUi(this);
-    ebo::ApplyFormLook(this, QStringLiteral(":/icons/MAINICON.xpm"), QPoint(200, 106));
+    ebo::ApplyFormLook(this, QString::fromLatin1(ebo::MainIconResource), QPoint(200, 106));
 
     connect(Button1, &QPushButton::clicked, this, Guarded([this] { Button1Click(); }));
     connect(Button2, &QPushButton::clicked, this, Guarded([this] { Button2Click(); }));

@@ -9,7 +9,7 @@ TForm2::TForm2(QWidget* parent)
     : QWidget(parent)
 {
     setupUi(this);
-    ebo::ApplyFormLook(this, QStringLiteral(":/icons/HELPICON.xpm"), QPoint(265, 171));
+    ebo::ApplyFormLook(this, QString::fromLatin1(ebo::HelpIconResource), QPoint(265, 171));
     // Not the main window: closing it must never end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
 
