@@ -5,7 +5,9 @@
 # Starts Xvfb on a free display (it writes the number to fd 3) and points
 # DISPLAY at it; sets $xvfb to its process id.
 start_virtual_display() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    # -noreset: the server must not reset when ebo, its last client, exits
+    # and the next ebo is about to connect.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
     xvfb=$!
     timeout 10 bash -c "until [ -s '$work/display' ]; do sleep 0.1; done" || return 1
     export DISPLAY=":$(cat "$work/display")"
